@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs every test: the libFuzzer harness for a bounded
+# number of inputs, the core tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and finally every test of the normal build (ctest's summary is the last line).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+echo "== Fuzzing the file and value readers"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DBEXTOR_FUZZ=ON >/dev/null
+cmake --build build-fuzz
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+cp fuzz/corpus/* "$corpus/"
+build-fuzz/bin/fuzz_readers -runs=100000 -max_len=1024 -max_total_time=120 -seed=1 -print_final_stats=0 \
+  -artifact_prefix=build-fuzz/ "$corpus" 2>&1 | tail -n 3
+
+echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBEXTOR_SANITIZE=ON -DBEXTOR_GUI=OFF \
+  -DBEXTOR_BENCH=OFF >/dev/null
+cmake --build build-asan
+(cd build-asan && ctest -L core --output-on-failure | tail -n 6)
+
+echo "== All tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
+cd build && ctest --output-on-failure
