@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -27,7 +28,10 @@ int main(int argc, char* argv[]) {
   window.setWindowTitle(QStringLiteral("Bextor ") + QString::fromStdString(version.Number));
   window.resize(1000, 700);
   window.show();
-  for (const auto& warning : warnings)
-    QMessageBox::warning(&window, QStringLiteral("Bextor"), QString::fromStdString(warning));
+  // Settings that could not be read are reported once the window is on screen.
+  QTimer::singleShot(0, &window, [&window, warnings] {
+    for (const auto& warning : warnings)
+      QMessageBox::warning(&window, QStringLiteral("Bextor"), QString::fromStdString(warning));
+  });
   return app.exec();
 }
