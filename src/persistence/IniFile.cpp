@@ -14,6 +14,8 @@
 namespace bextor {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool SameName(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -46,13 +48,14 @@ TIniFile TIniFile::FromText(std::string_view content) {
 }
 
 void TIniFile::Parse(std::string_view content) {
-  if (content.substr(0, 3) == "\xEF\xBB\xBF") content.remove_prefix(3);
   TSection* current = nullptr;
   while (!content.empty()) {
     const auto end = content.find('\n');
     std::string_view line = content.substr(0, end);
     content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // A byte-order mark (normally only at the start of the file) is not part of a line.
+    while (line.substr(0, 3) == kByteOrderMark) line.remove_prefix(3);
 
     const std::string_view trimmed = Trim(line);
     if (trimmed.empty()) continue;  // the blank lines between sections are written anew

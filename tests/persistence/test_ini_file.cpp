@@ -79,6 +79,12 @@ TEST(IniFile, ValuesAreStoredByteForByteAndCannotBreakTheLineStructure) {
   EXPECT_FALSE(back.SectionExists("Evil"));
 }
 
+TEST(IniFile, ByteOrderMarksAreNotPartOfALine) {
+  const TIniFile ini = TIniFile::FromText(" \r\n\xEF\xBB\xBF\xEF\xBB\xBF[S]\n\xEF\xBB\xBFK=1\n");
+  EXPECT_EQ(ini.ReadString("S", "K", ""), "1");
+  EXPECT_EQ(ini.Text(), "[S]\r\nK=1\r\n");
+}
+
 TEST(IniFile, TypedReadsFallBackToTheirDefaults) {
   const TIniFile ini = TIniFile::FromText(
       "[S]\nInt=-12\nBad=12a\nHuge=4294967296\nT=1\nTrue=1yes\nF=0\nWord=true\nEmpty=\n");
