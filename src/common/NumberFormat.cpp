@@ -184,4 +184,18 @@ std::optional<std::string> FormatFixed(double value, int digits, char separator)
   return text;
 }
 
+std::string FormatScientific17(double value, char separator) {
+  if (!std::isfinite(value)) value = 0.0;
+  std::array<char, 40> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific, 16);
+  std::string text(buffer.data(), result.ptr);
+  const std::size_t e_at = text.find('e');
+  std::string exponent = text.substr(e_at + 2);
+  if (exponent.size() < 3) exponent.insert(0, 3 - exponent.size(), '0');
+  text = text.substr(0, e_at) + 'E' + text[e_at + 1] + exponent;
+  ReplaceDot(text, separator);
+  return text;
+}
+
 }  // namespace bextor

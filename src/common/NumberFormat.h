@@ -36,4 +36,9 @@ std::optional<std::string> FormatGeneral(double value, char separator);
 // without a minus sign. Empty for a value that is not finite.
 std::optional<std::string> FormatFixed(double value, int digits, char separator);
 
+// Scientific notation with 17 significant digits as the filter parameter strings store
+// floats: "1.0000000000000000E+002" (one digit, separator, 16 digits, "E", sign, at least
+// three exponent digits). A value that is not finite is written as 0.
+std::string FormatScientific17(double value, char separator);
+
 }  // namespace bextor

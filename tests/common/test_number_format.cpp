@@ -110,5 +110,15 @@ TEST(FormatFixed, RoundsToTheGivenDecimals) {
   EXPECT_FALSE(FormatFixed(INFINITY, 2, '.').has_value());
 }
 
+TEST(FormatScientific17, FilterParameterStringFloats) {
+  EXPECT_EQ(FormatScientific17(100.0, '.'), "1.0000000000000000E+002");
+  EXPECT_EQ(FormatScientific17(0.001, ','), "1,0000000000000000E-003");
+  EXPECT_EQ(FormatScientific17(-0.707, '.'), "-7.0699999999999996E-001");
+  EXPECT_EQ(FormatScientific17(1.5e-300, '.'), "1.5000000000000001E-300");
+  EXPECT_EQ(FormatScientific17(0.0, '.'), "0.0000000000000000E+000");
+  EXPECT_EQ(FormatScientific17(NAN, '.'), "0.0000000000000000E+000");
+  EXPECT_EQ(ParseDecimal(FormatScientific17(1.0 / 3.0, ',')), 1.0 / 3.0);  // 17 digits round-trip
+}
+
 }  // namespace
 }  // namespace bextor
