@@ -11,11 +11,15 @@ echo "== Fuzzing the file and value readers"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DBEXTOR_FUZZ=ON >/dev/null
 cmake --build build-fuzz
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
-cp fuzz/corpus/* "$corpus/"
-build-fuzz/bin/fuzz_readers -runs=100000 -max_len=1024 -max_total_time=120 -seed=1 -print_final_stats=0 \
-  -artifact_prefix=build-fuzz/ "$corpus" 2>&1 | tail -n 3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for harness in fuzz_readers:fuzz/corpus fuzz_project:fuzz/corpus-project; do
+  name=${harness%%:*}
+  mkdir -p "$work/$name" && cp "${harness#*:}"/* "$work/$name/"
+  echo "-- $name"
+  build-fuzz/bin/$name -runs=50000 -max_len=2048 -max_total_time=120 -seed=1 -print_final_stats=0 \
+    -artifact_prefix=build-fuzz/ "$work/$name" 2>&1 | tail -n 3
+done
 
 echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBEXTOR_SANITIZE=ON -DBEXTOR_GUI=OFF \

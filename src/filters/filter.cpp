@@ -1,5 +1,6 @@
 #include "filter.h"
 
+#include "app/Project.h"
 #include "common/Errors.h"
 #include "common/NumberFormat.h"
 #include "filters/filter_allpass.h"
@@ -98,12 +99,21 @@ void TFilterBase::LoadFromString(std::string_view s) {
     *params[i]->FValue = IsOrder(*params[i]) ? IntegerField(pieces[2 + i]) : StrToFloatAny(pieces[2 + i]);
 }
 
-std::unique_ptr<TFilterBase> CreateFilter(int type_index) {
+std::unique_ptr<TFilterBase> CreateFilter(int type_index, const TProject* project) {
   switch (type_index) {
     case ftLowpass: return std::make_unique<TFilter_Lowpass>();
     case ftHighpass: return std::make_unique<TFilter_Highpass>();
     case ftAllpass: return std::make_unique<TFilter_Allpass>();
-    case ftLinkwitzTransform: return std::make_unique<TFilter_LinkwitzTransform>();
+    case ftLinkwitzTransform: {
+      auto transform = std::make_unique<TFilter_LinkwitzTransform>();
+      if (project && project->Box.BType == btClosed) {
+        // The closed box's resonance as last reported, and the driver's total Q; a value
+        // not known yet keeps the ordinary default.
+        if (project->Box.CurrFsc > 0.0) transform->Ff0 = project->Box.CurrFsc;
+        if (project->Driver.Data.Qts > 0.0) transform->FQ0 = project->Driver.Data.Qts;
+      }
+      return transform;
+    }
     case ftParametricEQ: return std::make_unique<TFilter_ParametricEQ>();
     case ftPeakHighpass: return std::make_unique<TFilter_PeakHighpass>();
     case ftStaticGain: return std::make_unique<TFilter_StaticGain>();

@@ -84,9 +84,12 @@ private:
   bool FHasCoeffs = false;
 };
 
+class TProject;
+
 // A filter of type `type_index` with its default parameters, enabled, not yet calculated.
-// Raises EBextorError "Filter class not found!" for an index outside 0..7.
-std::unique_ptr<TFilterBase> CreateFilter(int type_index);
+// A Linkwitz transform made for a closed-box project starts from that box's resonance and
+// the driver's Qts. Raises EBextorError "Filter class not found!" for an index outside 0..7.
+std::unique_ptr<TFilterBase> CreateFilter(int type_index, const TProject* project = nullptr);
 
 // Splits a parameter string at ";" and line breaks, drops empty pieces, keeps quoted text
 // together.

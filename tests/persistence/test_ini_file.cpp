@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 
 namespace bextor {
 namespace {
@@ -16,22 +14,6 @@ namespace {
 using test::ReadFile;
 using test::TTempFolder;
 using test::WriteFile;
-
-// Limits the size of files this process writes, so that a write fails part-way.
-class TFileSizeLimit {
-public:
-  explicit TFileSizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~TFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
-
-private:
-  rlimit previous_{};
-};
 
 TEST(IniFile, NewFileListsSectionsAndKeysInOrderOfFirstWriting) {
   TTempFolder folder;
@@ -126,7 +108,7 @@ TEST(IniFile, MissingFileIsEmptyAndAFailedWriteKeepsThePreviousFile) {
   TIniFile ini(path);
   ini.WriteString("S", "K", std::string(100000, 'x'));
   {
-    TFileSizeLimit limit(4096);
+    test::TFileSizeLimit limit(4096);
     EXPECT_THROW(ini.UpdateFile(), EFileError);
   }
   EXPECT_EQ(ReadFile(path), "[S]\r\nK=old\r\n");

@@ -2,6 +2,10 @@
 
 #include <QDir>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <fstream>
 #include <iterator>
 
@@ -13,6 +17,24 @@ std::vector<std::string> TTempFolder::Entries() const {
     names.push_back(name.toStdString());
   return names;
 }
+
+TFileSizeLimit::TFileSizeLimit(unsigned long bytes) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  previous_ = limit.rlim_cur;
+  limit.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+TFileSizeLimit::~TFileSizeLimit() {
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = previous_;
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+std::string TestData(const std::string& name) { return std::string(BEXTOR_TEST_DATA_DIR) + "/" + name; }
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -52,6 +52,19 @@ private:
   QTemporaryDir dir_;
 };
 
+// Limits the size of files this process writes, so that a write fails part-way (this works
+// for root too, where file modes do not stop a write).
+class TFileSizeLimit {
+public:
+  explicit TFileSizeLimit(unsigned long bytes);
+  ~TFileSizeLimit();
+
+private:
+  unsigned long previous_;
+};
+
+// Path of a file in tests/data.
+std::string TestData(const std::string& name);
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 
