@@ -9,10 +9,15 @@ namespace {
 
 int ValidOrder(std::int32_t order) { return std::clamp(order, 0, TRationalCoeffs::kMaxOrder); }
 
-TComplex Horner(const std::array<double, TRationalCoeffs::kMaxOrder + 1>& coeffs, int order, TComplex s) {
-  TComplex sum = coeffs[static_cast<std::size_t>(order)];
-  for (int k = order - 1; k >= 0; --k) sum = sum * s + coeffs[static_cast<std::size_t>(k)];
-  return sum;
+// The polynomial at s = jω by Horner's scheme; multiplying by jω is (re, im) → (−ω·im, ω·re).
+TComplex Horner(const std::array<double, TRationalCoeffs::kMaxOrder + 1>& coeffs, int order, double omega) {
+  double re = coeffs[static_cast<std::size_t>(order)], im = 0.0;
+  for (int k = order - 1; k >= 0; --k) {
+    const double next_re = -omega * im + coeffs[static_cast<std::size_t>(k)];
+    im = omega * re;
+    re = next_re;
+  }
+  return {re, im};
 }
 
 void MultiplyPolynomials(const std::array<double, TRationalCoeffs::kMaxOrder + 1>& a, int a_order,
@@ -27,8 +32,7 @@ void MultiplyPolynomials(const std::array<double, TRationalCoeffs::kMaxOrder + 1
 }  // namespace
 
 TComplex EvalRational(const TRationalCoeffs& c, double omega) {
-  const TComplex s(0.0, omega);
-  return Horner(c.Num, ValidOrder(c.NumOrder), s) / Horner(c.Den, ValidOrder(c.DenOrder), s);
+  return PlainDiv(Horner(c.Num, ValidOrder(c.NumOrder), omega), Horner(c.Den, ValidOrder(c.DenOrder), omega));
 }
 
 TRationalCoeffs MultiplyRational(const TRationalCoeffs& a, const TRationalCoeffs& b) {

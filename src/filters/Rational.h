@@ -3,12 +3,24 @@
 // Used by the filters and by the driver's acoustic model.
 
 #include <array>
+#include <cmath>
 #include <complex>
 #include <cstdint>
 
 namespace bextor {
 
 using TComplex = std::complex<double>;
+
+// a/b as the textbook formula a·conj(b)/|b|². The library's division guards against
+// overflow at several times the cost; the impedances, masses and compliances here stay far
+// from the range where that matters. A zero b gives a non-finite result.
+inline TComplex PlainDiv(TComplex a, TComplex b) {
+  const double r = 1.0 / (b.real() * b.real() + b.imag() * b.imag());
+  return {(a.real() * b.real() + a.imag() * b.imag()) * r, (a.imag() * b.real() - a.real() * b.imag()) * r};
+}
+inline TComplex Inv(TComplex b) { return PlainDiv(TComplex(1.0, 0.0), b); }
+// |z| without the library's overflow-safe hypot, for the same reason.
+inline double Magnitude(TComplex z) { return std::sqrt(z.real() * z.real() + z.imag() * z.imag()); }
 
 struct TRationalCoeffs {
   static constexpr int kMaxOrder = 10;

@@ -137,11 +137,18 @@ void PrepareDriverModel(TDriverObject& driver) {
   s.CanSimulate = acoustic && ModelIsUsable(s);
 }
 
-TComplex BoxPressure(const TDriverObject& driver, TComplex Z, double f, double X) {
+TComplex SourcePressure(const TDriverObject& driver, TComplex Z, double w) {
   const TDriverSimulation& s = driver.Sim;
   if (!s.CanSimulate) return {};
-  const double w = kTwoPi * f;
-  return FiniteOrZero(X * EvalRational(s.PSource, w) * Z / (Z + EvalRational(s.ZDriver, w)));
+  // PSource and ZDriver in their factored forms R/(1 + jωRL) and Rs + jωM + 1/(jωC) + PSource:
+  // the same functions as the coefficient records, with one division fewer per frequency.
+  const TComplex source = PlainDiv(TComplex(s.Rae, 0.0), TComplex(1.0, w * s.Rae * s.Lace));
+  const TComplex driver_impedance = TComplex(s.Ras, w * s.Mas - 1.0 / (w * s.Cas)) + source;
+  return FiniteOrZero(PlainDiv(source * Z, Z + driver_impedance));
+}
+
+TComplex BoxPressure(const TDriverObject& driver, TComplex Z, double f, double X) {
+  return FiniteOrZero(X * SourcePressure(driver, Z, kTwoPi * f));
 }
 
 TComplex ElectricalImpedance(const TDriverObject& driver, TComplex Z, double f) {
@@ -150,7 +157,7 @@ TComplex ElectricalImpedance(const TDriverObject& driver, TComplex Z, double f) 
   if (!s.CanSimulate) return {};
   const double w = kTwoPi * f;
   const TComplex Zm = s.Ras + TComplex(0.0, w * s.Mas - 1.0 / (w * s.Cas)) + Z;
-  TComplex Ze = static_cast<double>(s.SimNd) * s.MotionalFactor / Zm;
+  TComplex Ze = static_cast<double>(s.SimNd) * s.MotionalFactor * Inv(Zm);
   if (s.SimIsobarik) Ze = 2.0 * Ze;
   Ze += d.Re + s.dRe;
   if (SimulatesInductance(driver)) Ze += TComplex(0.0, w * d.Le);
@@ -158,12 +165,23 @@ TComplex ElectricalImpedance(const TDriverObject& driver, TComplex Z, double f) 
   return FiniteOrZero(Ze);
 }
 
-TComplex ConeExcursion(const TDriverObject& driver, TComplex Z, double f, double P) {
+TComplex ConeExcursionFrom(const TDriverObject& driver, TComplex p1, TComplex Z, double w, double P) {
   const TDriverSimulation& s = driver.Sim;
   if (!s.CanSimulate) return {};
-  const TComplex V = s.SdT > 0.0 ? BoxPressure(driver, Z, f, s.XExcursion / s.SdT) : TComplex(1.0, 0.0);
-  const TComplex jw(0.0, kTwoPi * f);
-  return FiniteOrZero(V / Z / jw * std::sqrt(P));
+  const TComplex V = s.SdT > 0.0 ? p1 * (s.XExcursion / s.SdT) : TComplex(1.0, 0.0);
+  return FiniteOrZero(PlainDiv(V, Z * TComplex(0.0, w)) * std::sqrt(P));
+}
+
+double ConeExcursionMagnitude(const TDriverObject& driver, TComplex p1, TComplex Z, double w, double sqrt_P) {
+  const TDriverSimulation& s = driver.Sim;
+  if (!s.CanSimulate) return 0.0;
+  const double V = s.SdT > 0.0 ? Magnitude(p1) * (s.XExcursion / s.SdT) : 1.0;
+  return V / (Magnitude(Z) * w) * sqrt_P;
+}
+
+TComplex ConeExcursion(const TDriverObject& driver, TComplex Z, double f, double P) {
+  const double w = kTwoPi * f;
+  return ConeExcursionFrom(driver, SourcePressure(driver, Z, w), Z, w, P);
 }
 
 }  // namespace bextor

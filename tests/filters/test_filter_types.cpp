@@ -134,7 +134,7 @@ TEST(FilterTypes, BesselHasFlatDelayAndUnityPassband) {
       filter->Calculate();
     }
     const double dc_delay = c1[n] / (2.0 * pi * 1000.0);
-    EXPECT_NEAR(low->GetGroupDelay(10.0), dc_delay, 1e-4 * dc_delay) << n;
+    EXPECT_NEAR(low->GetGroupDelay(2.0), dc_delay, 1e-4 * dc_delay) << n;
     EXPECT_NEAR(low->GetGroupDelay(50.0), dc_delay, 1e-2 * dc_delay) << n;
     EXPECT_NEAR(std::abs(low->GetResponse(1.0)), 1.0, 1e-6);
     EXPECT_NEAR(std::abs(high->GetResponse(1e6)), 1.0, 1e-2) << n;  // (s/ωc)^n/B(s/ωc)

@@ -148,6 +148,10 @@ TEST_F(DriverModel, RationalFunctionsMatchTheirClosedForms) {
       if (!inductance) {
         ASSERT_EQ(source, TComplex(s.Rae, 0.0));
       }
+      // BoxPressure is X·PSource·Z/(Z + ZDriver) for any load.
+      const TComplex load(3e4, -2e4);
+      const TComplex expected = 2.5 * source * load / (load + z);
+      ASSERT_LE(std::abs(BoxPressure(driver, load, f, 2.5) - expected), 1e-12 * std::abs(expected)) << f;
     }
   }
 }
