@@ -24,6 +24,12 @@ public:
   using EBextorError::EBextorError;
 };
 
+// A calculation met a division by zero, a root of a negative number or an overflow.
+class EMathError : public EBextorError {
+public:
+  using EBextorError::EBextorError;
+};
+
 // Assign was given a source of a kind the target cannot copy from.
 class EAssignError : public EBextorError {
 public:
