@@ -4,9 +4,6 @@
 #include "common/Errors.h"
 #include "common/NumberFormat.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <limits>
@@ -33,12 +30,12 @@ std::string_view Trim(std::string_view text) {
 }  // namespace
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
-  const QString name = QString::fromStdString(path_);
-  if (!QFileInfo::exists(name)) return;
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) throw EFileError(path_ + ": " + file.errorString().toStdString());
-  const QByteArray bytes = file.readAll();
-  Parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  std::string bytes, error;
+  switch (ReadWholeFile(path_, bytes, error)) {
+    case TReadResult::Missing: return;
+    case TReadResult::Failed: throw EFileError(path_ + ": " + error);
+    case TReadResult::Read: Parse(bytes); return;
+  }
 }
 
 TIniFile TIniFile::FromText(std::string_view content) {
