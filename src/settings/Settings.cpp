@@ -50,6 +50,15 @@ void InstallDefaultUnitChoices(const std::string& shared_folder, const std::stri
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// A new user's empty drivers folder gets the sample drivers delivered with the program.
+void InstallSampleDrivers(const std::string& shared_folder, const std::string& drivers_folder) {
+  const QStringList pattern{QStringLiteral("*.bdr")};
+  if (!QDir(QString::fromStdString(drivers_folder)).entryList(pattern, QDir::Files).isEmpty()) return;
+  const QDir samples(QString::fromStdString(shared_folder + "drivers"));
+  for (const QString& name : samples.entryList(pattern, QDir::Files))
+    QFile::copy(samples.filePath(name), QString::fromStdString(drivers_folder) + name);
+}
+
 bool NameLess(const TPropInfo& a, const TPropInfo& b) {
   return std::lexicographical_compare(a.Name.begin(), a.Name.end(), b.Name.begin(), b.Name.end(),
                                       [](char x, char y) { return AsciiLower(x) < AsciiLower(y); });
@@ -131,6 +140,7 @@ TSettings::TSettings(const std::string& documents_folder, const std::string& sha
   for (const auto* folder : {&FUserFolder, &FProjectsFolder, &FDriversFolder, &FSettingsFolder})
     CreateFolder(*folder);
   InstallDefaultUnitChoices(FAllUsersFolder, FSettingsFolder);
+  InstallSampleDrivers(FAllUsersFolder, FDriversFolder);
 }
 
 std::vector<TPropInfo> TSettings::PublishedProperties() {

@@ -1,5 +1,7 @@
 #include "drivers/DBHandler.h"
 
+#include "drivers/ConsistencyCheck.h"
+
 #include "settings/Settings.h"
 #include "support/TestSupport.h"
 
@@ -83,6 +85,30 @@ TEST_F(DriverDatabase, AFileThatCannotBeReadIsSkippedAndReported) {
   EXPECT_EQ(database_.FillTree().size(), 1u);
   database_.Invalidate();
   EXPECT_EQ(database_.FillTree().size(), 2u);
+}
+
+}  // namespace
+}  // namespace bextor
+
+namespace bextor {
+namespace {
+
+TEST(SampleDrivers, EveryDeliveredDriverReadsAndIsConsistent) {
+  const TEnvironment environment;
+  TDBHandler database(environment);
+  database.SetPath(DefaultSharedDataFolder() + "drivers/");
+  database.EnsureLoaded();
+  EXPECT_GE(database.Drivers().size(), 10u);
+  EXPECT_TRUE(database.Problems().empty());
+  for (const auto& sample : database.Drivers()) {
+    TDriverObject driver(environment);
+    driver.Assign(*sample);
+    EXPECT_TRUE(CheckConsistency(driver)) << sample->Data.Model << ": "
+                                          << testing::PrintToString(FailedConsistencyGroups(driver));
+    EXPECT_GT(driver.Data.Fs, 0.0);
+    EXPECT_GT(driver.Data.BL, 0.0);
+    EXPECT_NE(driver.Data.Comment.find("\r\n"), std::string::npos);
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -41,6 +42,17 @@ TEST_F(SettingsTest, CreationInstallsTheDeliveredDefaultUnitChoices) {
   WriteFile(shared_.File("unitindex_default_metric.dat"), "delivered");
   const TSettings again(documents_.Path(), shared_.Path());
   EXPECT_EQ(ReadFile(again.FSettingsFolder + "unitindex_default_metric.dat"), "delivered");
+}
+
+TEST_F(SettingsTest, AnEmptyDriversFolderReceivesTheSampleDrivers) {
+  QDir().mkpath(QString::fromStdString(shared_.File("drivers")));
+  WriteFile(shared_.File("drivers/one.bdr"), "[Driver]\r\nBrand=S\r\n");
+  WriteFile(shared_.File("drivers/two.bdr"), "[Driver]\r\nBrand=T\r\n");
+  const TSettings first(documents_.Path(), shared_.Path());
+  EXPECT_EQ(ReadFile(first.FDriversFolder + "one.bdr"), "[Driver]\r\nBrand=S\r\n");
+  QFile::remove(QString::fromStdString(first.FDriversFolder + "two.bdr"));
+  const TSettings second(documents_.Path(), shared_.Path());  // not empty: left alone
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(second.FDriversFolder + "two.bdr")));
 }
 
 TEST_F(SettingsTest, WithoutAFileTheDefaultsHold) {
