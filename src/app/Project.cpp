@@ -61,6 +61,12 @@ void TProject::UpdatePowerAndVoltage() {
   if (Signal.U == 0.0) Signal.U = std::sqrt(Re * Signal.P / Nd);
 }
 
+void PrepareForShowing(TProject& project) {
+  UpdateVents(project.Box);
+  project.Signal.U = 0.0;
+  project.UpdatePowerAndVoltage();
+}
+
 TProjectManager::TProjectManager(const TSettings& settings) : FSettings(settings) {}
 
 bool TProjectManager::Changed() const {

@@ -78,6 +78,10 @@ private:
   bool FModified = false;
 };
 
+// Brings a project into the state in which the program shows it: vents re-derived from the
+// chambers and the voltage from the power.
+void PrepareForShowing(TProject& project);
+
 class TProjectManager : public TPersistent {
 public:
   // `settings` gives new projects their air and the projects folder for name checks.

@@ -80,4 +80,10 @@ public:
   TPassiveRadiator PassiveRadiator;
 };
 
+// Re-derives the vents from the chambers as the project frame does after every edit: the
+// front and rear vents' lengths from their chamber volume and tuning (for the types that
+// use them), the intra vent's tuning from its length, and the boxes' total port areas.
+// Each vent keeps its own Shape.
+void UpdateVents(TBox& box);
+
 }  // namespace bextor
