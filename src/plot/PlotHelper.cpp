@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -219,18 +218,16 @@ double TPlotHelper::GetValue(double f) {
   return std::isfinite(value) ? value * FScale : 0.0;
 }
 
-void TPlotHelper::DrawCurve(QPainter& painter) {
-  if (!FProject || !FSimulation || !ValidType(FPlotType)) return;
+std::vector<std::vector<QPointF>> TPlotHelper::CurveRuns() {
+  std::vector<std::vector<QPointF>> runs;
+  if (!FProject || !FSimulation || !ValidType(FPlotType)) return runs;
   PrepareSimulation();
-  QPen pen(ColorOf(FLineColor));
-  pen.setWidth(FLineWidth);
-  painter.setPen(pen);
   const int top = FPlotRect.Top, bottom = FPlotRect.Bottom, h = bottom - top;
   const bool phase = IsPhaseType(FPlotType);
-  QPolygonF run;  // the current unbroken run, drawn as one polyline
-  const auto flush = [&] {
-    if (run.size() > 1) painter.drawPolyline(run);
-    run.clear();
+  runs.emplace_back();
+  const auto move_to = [&](double x, double y) {
+    if (runs.back().size() > 1) runs.emplace_back();
+    runs.back().assign(1, QPointF(x, y));
   };
   double prev = 0.0;
   for (int x = FPlotRect.Left; x <= FPlotRect.Right; ++x) {
@@ -238,18 +235,27 @@ void TPlotHelper::DrawCurve(QPainter& painter) {
     const double exact = top + std::nearbyint((FYMax - v) / (FYMax - FYMin) * h);
     const int y = static_cast<int>(std::clamp(exact, top - 1.0, bottom + 1.0));
     if (y > bottom) {
-      flush();
-      run << QPointF(x, bottom - 1);
+      move_to(x, bottom - 1);
     } else if (y < top) {
-      flush();
-      run << QPointF(x, top);
+      move_to(x, top);
     } else {
-      if (phase && std::abs(prev - v) >= 90.0) flush();
-      run << QPointF(x, y);
+      if (phase && std::abs(prev - v) >= 90.0) {
+        move_to(x, y);
+      } else {
+        runs.back().emplace_back(x, y);
+      }
       prev = v;
     }
   }
-  flush();
+  if (runs.back().size() < 2) runs.pop_back();
+  return runs;
+}
+
+void TPlotHelper::DrawCurve(QPainter& painter) {
+  QPen pen(ColorOf(FLineColor));
+  pen.setWidth(FLineWidth);
+  painter.setPen(pen);
+  for (const auto& run : CurveRuns()) painter.drawPolyline(run.data(), static_cast<int>(run.size()));
 }
 
 void TPlotHelper::DrawGrid(QPainter& painter, int font_height) {

@@ -7,6 +7,7 @@
 #include "enclosure/Box.h"
 #include "simulation/BoxMath.h"
 
+#include <QPointF>
 #include <QSize>
 
 #include <memory>
@@ -84,6 +85,10 @@ public:
   int FLineWidth = 1;
   // Draws the bound project's curve into the plot area.
   void DrawCurve(QPainter& painter);
+  // The curve as DrawCurve draws it: unbroken runs of points, each drawn as one polyline
+  // (a run of one point draws nothing). Values outside the Y range break the curve at the
+  // edge; phase steps of 90° or more are not joined.
+  std::vector<std::vector<QPointF>> CurveRuns();
 
 private:
   void PrepareSimulation();
