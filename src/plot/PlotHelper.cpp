@@ -94,6 +94,8 @@ void TPlotHelper::SetupPlotType() {
   const TLimits& limits = FSettings.Plot.Limits;
   FXMin = limits.FreqStart();
   FXMax = limits.FreqEnd;
+  FLogXMin = std::log10(FXMin);
+  FLogXMax = std::log10(FXMax);
   if (!ValidType(FPlotType)) return;
   const TPlotType& type = Type(FPlotType);
   FScale = 1.0;
@@ -157,13 +159,11 @@ void TPlotHelper::PrepareSimulation() {
 }
 
 double TPlotHelper::FreqAtColumn(int x) const {
-  const double lmin = std::log10(FXMin), lmax = std::log10(FXMax);
-  return std::pow(10.0, lmin + (x - FPlotRect.Left) * (lmax - lmin) / (FPlotRect.Right - FPlotRect.Left - 1));
+  return std::pow(10.0, FLogXMin + (x - FPlotRect.Left) * (FLogXMax - FLogXMin) / (FPlotRect.Right - FPlotRect.Left - 1));
 }
 
 int TPlotHelper::ColumnOfFreq(double f) const {
-  const double lmin = std::log10(FXMin), lmax = std::log10(FXMax);
-  const double column = (std::log10(f) - lmin) / (lmax - lmin) * (FPlotRect.Right - FPlotRect.Left - 1);
+  const double column = (std::log10(f) - FLogXMin) / (FLogXMax - FLogXMin) * (FPlotRect.Right - FPlotRect.Left - 1);
   return FPlotRect.Left + static_cast<int>(std::clamp(std::nearbyint(column), -1e6, 1e6));
 }
 
@@ -173,12 +173,15 @@ TComplex TPlotHelper::GetComplex(double f) {
   TComplex Fc(1.0, 0.0);
   double Gd = 0.0;
   const TComplex R = FSimulation ? (*FSimulation)(skEvaluate, *FProject, FInfoHandler) : TComplex();
+  const TFilterStep step = Type(FPlotType).Filter;
+  const bool needs_response = step == F::Multiply || step == F::OnlyF;
+  const bool needs_delay = step == F::AddDelay || step == F::OnlyG;
   for (const auto& filter : FProject->Filters) {
     if (!filter->FEnabled) continue;
-    Fc *= filter->GetResponse(f);
-    Gd += filter->GetGroupDelay(f);
+    if (needs_response) Fc *= filter->GetResponse(f);
+    if (needs_delay) Gd += filter->GetGroupDelay(f);
   }
-  switch (Type(FPlotType).Filter) {
+  switch (step) {
     case F::Multiply: return R * Fc;
     case F::AddDelay: return R + Gd;
     case F::OnlyF: return Fc;

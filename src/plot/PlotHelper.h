@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <QSize>
 
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,6 +100,7 @@ private:
   double FScale = 1.0;
   std::string FUnitCaption;
   double FYMin = 0.0, FYMax = 1.0, FXMin = 10.0, FXMax = 500.0;
+  double FLogXMin = 1.0, FLogXMax = std::log10(500.0);  // of the frequency range
   double FXmaxLine = 0.0;
   TProject* FProject = nullptr;
   TBoxSimFunc* FSimulation = nullptr;                  // the bound project's routine
