@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs every test: the libFuzzer harness for a bounded
-# number of inputs, the core tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and finally every test of the normal build (ctest's summary is the last line).
+# Installs what is needed, builds, and runs every test: the libFuzzer harnesses for a
+# bounded number of inputs, the core tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the test tone under ThreadSanitizer, and finally every test of
+# the normal build (ctest's summary is the last line).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +27,12 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBEXTOR_SANITIZE=ON 
   -DBEXTOR_BENCH=OFF >/dev/null
 cmake --build build-asan
 (cd build-asan && ctest -L core --output-on-failure | tail -n 6)
+
+echo "== The test tone under ThreadSanitizer"
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBEXTOR_TSAN=ON -DBEXTOR_GUI=OFF \
+  -DBEXTOR_BENCH=OFF >/dev/null
+cmake --build build-tsan --target test_tone
+TSAN_OPTIONS="suppressions=$PWD/tests/audio/tsan.supp halt_on_error=1" build-tsan/bin/test_tone | tail -n 1
 
 echo "== All tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

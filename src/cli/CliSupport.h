@@ -47,5 +47,6 @@ void AddAlignCommand(CLI::App& app, TContext& context);
 void AddNewCommand(CLI::App& app, TContext& context);
 void AddPlotCommand(CLI::App& app, TContext& context);
 void AddAirCommand(CLI::App& app, TContext& context);
+void AddToneCommand(CLI::App& app, TContext& context);
 
 }  // namespace bextor::cli

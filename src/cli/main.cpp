@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
     bextor::cli::AddAlignCommand(cli, context);
     bextor::cli::AddNewCommand(cli, context);
     bextor::cli::AddAirCommand(cli, context);
+    bextor::cli::AddToneCommand(cli, context);
 
     try {
       cli.parse(argc, argv);
