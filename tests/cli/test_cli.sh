@@ -95,5 +95,12 @@ check "plot writes an SVG" grep -q '<svg' "$home/plot.svg"
 "$cli" plot "$home/sub.bpr" --type 1 --size 10 -o "$home/never.png" 2>/dev/null
 check "a bad size is an error" test $? -ne 0 -a ! -e "$home/never.png"
 
+out=$(ALSOFT_DRIVERS=no-such-backend "$cli" tone 440 --seconds 0.2 2>&1)
+check "tone without an audio device says so and fails" test $? -eq 1
+check "... in one line" grep -qx "error: audio output unavailable" <<<"$out"
+printf '[general]\ndrivers=wave\nfrequency=48000\nchannels=mono\n[wave]\nfile=%s\n' "$home/tone.wav" > "$home/alsoft.conf"
+ALSOFT_CONF="$home/alsoft.conf" "$cli" tone 440 --seconds 0,5
+check "tone plays through the audio output" test $? -eq 0 -a "$(stat -c %s "$home/tone.wav")" -gt 40000
+
 echo "$failures failed"
 exit $((failures > 0))
