@@ -9,7 +9,7 @@ packages=(
   libopenal-dev libopenal1
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
 )
 
 missing=()
