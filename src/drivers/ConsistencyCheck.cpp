@@ -1,6 +1,7 @@
 #include "ConsistencyCheck.h"
 
 #include "drivers/DriverParameters.h"
+#include "drivers/DriverRelations.h"
 
 #include <cmath>
 #include <numbers>
@@ -13,19 +14,14 @@ constexpr double kTwoPi = 2.0 * pi;
 
 using D = TDriverData;
 
-double H(const D& d) { return d.Hc < d.Hg ? d.Hc : d.Hg; }
+double H(const D& d) { return ShorterOfCoilAndGap(d); }
 
 struct TCheck {
-  std::array<int, 7> Requires;  // status positions, -1 ends the list
+  TParameterList Requires;
   double (*Error)(const D&);
 };
 
-constexpr std::array<int, 7> R(std::initializer_list<int> positions) {
-  std::array<int, 7> list{-1, -1, -1, -1, -1, -1, -1};
-  std::size_t i = 0;
-  for (int p : positions) list[i++] = p;
-  return list;
-}
+constexpr TParameterList R(std::initializer_list<int> positions) { return Parameters(positions); }
 
 const std::array<TCheck, kConsistencyRelationCount> kChecks = {{
     {R({ppQms, ppFs, ppCms, ppRms}), [](const D& d) { return (d.Qms - 1.0 / (kTwoPi * d.Fs * d.Cms * d.Rms)) / d.Qms; }},
@@ -71,10 +67,7 @@ bool CheckConsistency(TDriverObject& driver) {
   TDriverData& d = driver.Data;
   bool result = true;
   for (std::size_t i = 0; i < kChecks.size(); ++i) {
-    bool known = true;
-    for (int pos : kChecks[i].Requires)
-      if (pos >= 0 && !(GetParameterValue(d, DriverParameter(pos)) > 0.0)) known = false;
-    d.ParErrors[i] = known ? kChecks[i].Error(d) : 0.0;
+    d.ParErrors[i] = AllKnown(d, kChecks[i].Requires) ? kChecks[i].Error(d) : 0.0;
     if (!(std::abs(d.ParErrors[i]) <= kConsistencyTolerance)) result = false;
   }
   return result;

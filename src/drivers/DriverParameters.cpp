@@ -1,5 +1,7 @@
 #include "DriverParameters.h"
 
+#include "drivers/DriverRelations.h"
+
 #include "settings/Units.h"
 
 #include <algorithm>
@@ -83,6 +85,12 @@ void SetParameterValue(TDriverData& data, const TDriverParameter& parameter, dou
     const double rounded = std::isfinite(value) ? std::nearbyint(value) : 0.0;
     data.*parameter.IntField = static_cast<std::int32_t>(std::clamp(rounded, -2147483648.0, 2147483647.0));
   }
+}
+
+bool AllKnown(const TDriverData& data, const TParameterList& positions) {
+  for (int pos : positions)
+    if (pos >= 0 && !(GetParameterValue(data, DriverParameter(pos)) > 0.0)) return false;
+  return true;
 }
 
 }  // namespace bextor

@@ -4,6 +4,7 @@
 #include "common/NumberFormat.h"
 #include "drivers/Driver.h"
 #include "drivers/DriverParameters.h"
+#include "drivers/DriverRelations.h"
 #include "settings/Settings.h"
 #include "simulation/AirProperties.h"
 
@@ -26,23 +27,17 @@ constexpr double kPower283 = 8.0089;    // watts in 1 Ω at 2.83 V
 
 using D = TDriverData;
 
-// H: the shorter of coil and gap.
-double H(const D& d) { return d.Hc < d.Hg ? d.Hc : d.Hg; }
+double H(const D& d) { return ShorterOfCoilAndGap(d); }
 // F of the driver body: Dd² + Vcd·Dd + Vcd².
 double F(const D& d) { return d.Dd * d.Dd + d.Vcd * d.Dd + d.Vcd * d.Vcd; }
 
 struct TRelation {
   int Target;
-  std::array<int, 7> Requires;  // status positions, -1 ends the list
+  TParameterList Requires;
   double (*Formula)(const D&);
 };
 
-constexpr std::array<int, 7> R(std::initializer_list<int> positions) {
-  std::array<int, 7> list{-1, -1, -1, -1, -1, -1, -1};
-  std::size_t i = 0;
-  for (int p : positions) list[i++] = p;
-  return list;
-}
+constexpr TParameterList R(std::initializer_list<int> positions) { return Parameters(positions); }
 
 // The relations in the order they are tried.
 const std::array<TRelation, 71> kRelations = {{
@@ -141,10 +136,7 @@ const std::array<TRelation, 71> kRelations = {{
 }};
 
 bool Applies(const TRelation& relation, const D& d) {
-  if (GetParameterValue(d, DriverParameter(relation.Target)) != 0.0) return false;
-  for (int pos : relation.Requires)
-    if (pos >= 0 && !(GetParameterValue(d, DriverParameter(pos)) > 0.0)) return false;
-  return true;
+  return GetParameterValue(d, DriverParameter(relation.Target)) == 0.0 && AllKnown(d, relation.Requires);
 }
 
 std::string Number(double value) { return FormatGeneral(value, DecimalSeparator()).value_or("?"); }
