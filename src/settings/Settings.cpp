@@ -50,13 +50,14 @@ void InstallDefaultUnitChoices(const std::string& shared_folder, const std::stri
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// A new user's empty drivers folder gets the sample drivers delivered with the program.
-void InstallSampleDrivers(const std::string& shared_folder, const std::string& drivers_folder) {
-  const QStringList pattern{QStringLiteral("*.bdr")};
-  if (!QDir(QString::fromStdString(drivers_folder)).entryList(pattern, QDir::Files).isEmpty()) return;
-  const QDir samples(QString::fromStdString(shared_folder + "drivers"));
+// A new user's folder without any `extension` file gets the examples delivered with the
+// program in the shared folder's `samples` folder (sample drivers, example projects).
+void InstallSamples(const std::string& samples_folder, const std::string& target_folder, const char* extension) {
+  const QStringList pattern{QStringLiteral("*") + QLatin1String(extension)};
+  if (!QDir(QString::fromStdString(target_folder)).entryList(pattern, QDir::Files).isEmpty()) return;
+  const QDir samples(QString::fromStdString(samples_folder));
   for (const QString& name : samples.entryList(pattern, QDir::Files))
-    QFile::copy(samples.filePath(name), QString::fromStdString(drivers_folder) + name);
+    QFile::copy(samples.filePath(name), QString::fromStdString(target_folder) + name);
 }
 
 bool NameLess(const TPropInfo& a, const TPropInfo& b) {
@@ -140,7 +141,8 @@ TSettings::TSettings(const std::string& documents_folder, const std::string& sha
   for (const auto* folder : {&FUserFolder, &FProjectsFolder, &FDriversFolder, &FSettingsFolder})
     CreateFolder(*folder);
   InstallDefaultUnitChoices(FAllUsersFolder, FSettingsFolder);
-  InstallSampleDrivers(FAllUsersFolder, FDriversFolder);
+  InstallSamples(FAllUsersFolder + "drivers", FDriversFolder, ".bdr");
+  InstallSamples(FAllUsersFolder + "projects", FProjectsFolder, ".bpr");
 }
 
 std::vector<TPropInfo> TSettings::PublishedProperties() {

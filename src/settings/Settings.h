@@ -88,7 +88,8 @@ public:
   // Determines the folders below the user's documents folder and the shared program-data
   // folder, creates the four user folders (with their parents; failures are not reported)
   // installs the delivered default unit choices into the settings folder, and copies the
-  // sample drivers into a drivers folder that holds no driver yet.
+  // sample drivers into a drivers folder that holds no driver yet and the example projects
+  // into a projects folder that holds no project yet.
   TSettings();
   // The same with explicit folders (each ending with the path separator or not).
   TSettings(const std::string& documents_folder, const std::string& shared_data_folder);

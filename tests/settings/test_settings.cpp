@@ -44,15 +44,27 @@ TEST_F(SettingsTest, CreationInstallsTheDeliveredDefaultUnitChoices) {
   EXPECT_EQ(ReadFile(again.FSettingsFolder + "unitindex_default_metric.dat"), "delivered");
 }
 
-TEST_F(SettingsTest, AnEmptyDriversFolderReceivesTheSampleDrivers) {
-  QDir().mkpath(QString::fromStdString(shared_.File("drivers")));
-  WriteFile(shared_.File("drivers/one.bdr"), "[Driver]\r\nBrand=S\r\n");
-  WriteFile(shared_.File("drivers/two.bdr"), "[Driver]\r\nBrand=T\r\n");
-  const TSettings first(documents_.Path(), shared_.Path());
-  EXPECT_EQ(ReadFile(first.FDriversFolder + "one.bdr"), "[Driver]\r\nBrand=S\r\n");
-  QFile::remove(QString::fromStdString(first.FDriversFolder + "two.bdr"));
-  const TSettings second(documents_.Path(), shared_.Path());  // not empty: left alone
-  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(second.FDriversFolder + "two.bdr")));
+TEST_F(SettingsTest, EmptyUserFoldersReceiveTheDeliveredExamples) {
+  struct TCase {
+    const char* folder;
+    const char* extension;
+    std::string TSettings::*target;
+  };
+  for (const TCase& c : {TCase{"drivers", ".bdr", &TSettings::FDriversFolder},
+                         TCase{"projects", ".BPR", &TSettings::FProjectsFolder}}) {
+    SCOPED_TRACE(c.folder);
+    const test::TTempFolder documents;
+    const std::string one = std::string(c.folder) + "/one" + c.extension;
+    const std::string two = std::string(c.folder) + "/two" + c.extension;
+    QDir().mkpath(QString::fromStdString(shared_.File(c.folder)));
+    WriteFile(shared_.File(one), "[Section]\r\nKey=S\r\n");
+    WriteFile(shared_.File(two), "[Section]\r\nKey=T\r\n");
+    const TSettings first(documents.Path(), shared_.Path());
+    EXPECT_EQ(ReadFile(first.*c.target + "one" + c.extension), "[Section]\r\nKey=S\r\n");
+    QFile::remove(QString::fromStdString(first.*c.target + "two" + c.extension));
+    const TSettings second(documents.Path(), shared_.Path());  // not empty: left alone
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(second.*c.target + "two" + c.extension)));
+  }
 }
 
 TEST_F(SettingsTest, WithoutAFileTheDefaultsHold) {
