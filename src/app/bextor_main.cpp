@@ -1,37 +1,39 @@
-// The bextor desktop program. For now an empty main window captioned with the version.
+// The bextor desktop program: the global objects, the main window and the event loop.
 
+#include "app/Project.h"
+#include "app/UserDialogs.h"
 #include "app/VersionInfo.h"
-#include "common/Errors.h"
+#include "app/form_main.h"
 #include "common/NumberFormat.h"
+#include "drivers/DBHandler.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QTimer>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   bextor::InitDecimalSeparatorFromSystem();
-  bextor::TSettings settings;
-  const auto warnings = settings.LoadSettings();
+  bextor::TUserDialogs dialogs;
+  bextor::SetMessageSink(&dialogs);
 
-  bextor::TVersionInfo version;
-  try {
-    version = bextor::LoadVersionInfo(settings.FAllUsersFolder);
-  } catch (const bextor::EBextorError& error) {
-    QMessageBox::critical(nullptr, QStringLiteral("Bextor"), QString::fromStdString(error.what()));
-    return 1;
+  // Freed in reverse: the driver database, the project manager with its projects, then the
+  // settings (which the other two refer to).
+  bool SoundConfirmed = false;
+  bextor::TSettings Settings;
+  bextor::TProjectManager ProjectManager(Settings);
+  bextor::TDBHandler DBHandler(Settings.Environment);
+  bextor::TVersionInfo VersionInfo;
+
+  QStringList startup_files = QApplication::arguments();
+  startup_files.removeFirst();
+  int result = 1;
+  {
+    bextor::TfrmMain window({SoundConfirmed, ProjectManager, Settings, DBHandler, VersionInfo}, dialogs, startup_files);
+    if (!window.StartupFailed()) {
+      window.show();
+      result = QApplication::exec();
+    }
   }
-
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Bextor ") + QString::fromStdString(version.Number));
-  window.resize(1000, 700);
-  window.show();
-  // Settings that could not be read are reported once the window is on screen.
-  QTimer::singleShot(0, &window, [&window, warnings] {
-    for (const auto& warning : warnings)
-      QMessageBox::warning(&window, QStringLiteral("Bextor"), QString::fromStdString(warning));
-  });
-  return app.exec();
+  bextor::SetMessageSink(nullptr);
+  return result;
 }

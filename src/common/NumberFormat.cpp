@@ -198,4 +198,8 @@ std::string FormatScientific17(double value, char separator) {
   return text;
 }
 
+std::string FixedText(double value, int digits) {
+  return FormatFixed(value, digits, DecimalSeparator()).value_or("N/A");
+}
+
 }  // namespace bextor

@@ -36,6 +36,10 @@ std::optional<std::string> FormatGeneral(double value, char separator);
 // without a minus sign. Empty for a value that is not finite.
 std::optional<std::string> FormatFixed(double value, int digits, char separator);
 
+// What the user sees of a fixed format ("%1.2f", "%4.3f"): FormatFixed with the locale's
+// separator, "N/A" for a value that is not finite.
+std::string FixedText(double value, int digits);
+
 // Scientific notation with 17 significant digits as the filter parameter strings store
 // floats: "1.0000000000000000E+002" (one digit, separator, 16 digits, "E", sign, at least
 // three exponent digits). A value that is not finite is written as 0.

@@ -39,4 +39,10 @@ double TBox::GetAirDensity() const { return AirDensity(T, p, phi); }
 
 double TBox::GetSoundVelocity() const { return SoundVelocity(p, GetAirDensity()); }
 
+const char* BoxTypeName(int box_type) {
+  static constexpr const char* kNames[] = {"closed",           "vented", "4th order bandpass", "6th order bandpass",
+                                           "passive radiator", "ABC"};
+  return box_type >= btClosed && box_type <= btABC ? kNames[box_type] : "";
+}
+
 }  // namespace bextor

@@ -86,4 +86,8 @@ public:
 // Each vent keeps its own Shape.
 void UpdateVents(TBox& box);
 
+// The box type's name as the project frame shows it ("closed", "vented", ...); empty for a
+// type outside 0..5.
+const char* BoxTypeName(int box_type);
+
 }  // namespace bextor

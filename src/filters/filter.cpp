@@ -143,10 +143,6 @@ std::vector<std::string> SplitFilterString(std::string_view s) {
   return pieces;
 }
 
-std::string FixedText(double value, int digits) {
-  return FormatFixed(value, digits, DecimalSeparator()).value_or("N/A");
-}
-
 int RoundedOrder(double order) {
   if (!std::isfinite(order)) return 0;
   return static_cast<int>(std::clamp(std::nearbyint(order), -1000.0, 1000.0));

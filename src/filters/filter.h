@@ -94,8 +94,6 @@ std::unique_ptr<TFilterBase> CreateFilter(int type_index, const TProject* projec
 // Splits a parameter string at ";" and line breaks, drops empty pieces, keeps quoted text
 // together.
 std::vector<std::string> SplitFilterString(std::string_view s);
-// Fixed-point text with `digits` decimals and the locale's separator ("%1.2f").
-std::string FixedText(double value, int digits);
 // The integer an order stands for: the stored value rounded to the nearest, ties to even.
 int RoundedOrder(double order);
 

@@ -1,5 +1,7 @@
 #include "filter_allpass.h"
 
+#include "common/NumberFormat.h"
+
 namespace bextor {
 
 TFilter_Allpass::TFilter_Allpass() : TFilterBase(ftAllpass) {

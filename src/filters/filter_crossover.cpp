@@ -1,5 +1,7 @@
 #include "filter_crossover.h"
 
+#include "common/NumberFormat.h"
+
 #include <cmath>
 #include <numbers>
 

@@ -1,5 +1,7 @@
 #include "filter_linkwitztransform.h"
 
+#include "common/NumberFormat.h"
+
 #include <numbers>
 
 namespace bextor {

@@ -1,5 +1,7 @@
 #include "filter_raisedcosine.h"
 
+#include "common/NumberFormat.h"
+
 #include "filters/filter_staticgain.h"
 
 #include <cmath>

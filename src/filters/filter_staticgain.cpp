@@ -1,5 +1,7 @@
 #include "filter_staticgain.h"
 
+#include "common/NumberFormat.h"
+
 #include <cmath>
 
 namespace bextor {

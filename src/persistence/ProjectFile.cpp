@@ -251,6 +251,9 @@ std::vector<std::string> LoadProjectFromFile(const std::string& file_name, TProj
   std::vector<std::string> warnings;
   try {
     const TIniFile ini(file_name);
+    // Every saved project has these sections; a file with none of them is something else.
+    if (!ini.SectionExists("ProjectInfo") && !ini.SectionExists("Driver") && !ini.SectionExists("Box"))
+      throw EFileError(file_name + ": not a Bextor project (no [ProjectInfo], [Driver] or [Box] section)");
     ReadProject(ini, project, warnings);
   } catch (const EFileError&) {
     throw;

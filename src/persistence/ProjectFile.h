@@ -26,7 +26,8 @@ struct TSimulatorOptions;
 void SaveProjectToFile(const std::string& file_name, TProject& project);
 
 // Reads the file into the project (whose box type decides whether the passive radiator is
-// read). A missing or unreadable file, a malformed date or an unknown filter type raise
+// read). A missing or unreadable file, a file without any of the sections "ProjectInfo",
+// "Driver" and "Box", a malformed date or an unknown filter type raise
 // EFileError "path: what"; the project is then partly read and the caller discards it.
 // Values out of range are replaced by their defaults and reported in the result.
 std::vector<std::string> LoadProjectFromFile(const std::string& file_name, TProject& project);

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
@@ -91,6 +92,7 @@ void TPlotHelper::SetPlotType(int plot_type) {
 }
 
 void TPlotHelper::SetupPlotType() {
+  FRelative = false;
   const TLimits& limits = FSettings.Plot.Limits;
   FXMin = limits.FreqStart();
   FXMax = limits.FreqEnd;
@@ -254,6 +256,46 @@ std::vector<std::vector<QPointF>> TPlotHelper::CurveRuns() {
   return runs;
 }
 
+TPlotHelper::TReadout TPlotHelper::CursorReadout(QImage& bitmap, int x) {
+  const int left = FPlotRect.Left, top = FPlotRect.Top, right = FPlotRect.Right, bottom = FPlotRect.Bottom;
+  x = std::max(x, left);
+  TReadout readout;
+  readout.AbsoluteFrequency = FreqAtColumn(x);
+  readout.Frequency = readout.AbsoluteFrequency;
+  readout.Value = GetValue(readout.Frequency);
+  const double row = std::nearbyint((FYMax - readout.Value) / (FYMax - FYMin) * (bottom - top));
+  const int y = top + static_cast<int>(std::clamp(std::isfinite(row) ? row : -1.0, -1.0, bottom - top + 1.0));
+  if (FRelative) {
+    readout.Frequency -= FRefFreq;
+    readout.Value -= FRefValue;
+  }
+  QPainter painter(&bitmap);
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  painter.setPen(QPen(Qt::white, 1));
+  const auto draw_cross = [&](int cx, int cy) {
+    if (top < cy && cy < bottom) painter.drawLine(left, cy, right - 1, cy);
+    if (left < cx && cx < right) painter.drawLine(cx, top, cx, bottom - 1);
+  };
+  if (FCursorDrawn) draw_cross(FCursorX, FCursorY);
+  draw_cross(x, y);
+  FCursorX = x;
+  FCursorY = y;
+  FCursorDrawn = true;
+  return readout;
+}
+
+void TPlotHelper::ToggleRelative() {
+  if (FRelative) {
+    FRelative = false;
+    return;
+  }
+  FRefX = FCursorX;
+  FRefY = FCursorY;
+  FRefFreq = FreqAtColumn(FCursorX);
+  FRefValue = GetValue(FRefFreq);
+  FRelative = true;
+}
+
 void TPlotHelper::DrawCurve(QPainter& painter) {
   QPen pen(ColorOf(FLineColor));
   pen.setWidth(FLineWidth);
@@ -313,6 +355,7 @@ void TPlotHelper::Render(QPainter& painter, QSize size, const std::vector<TProje
   const QFontMetrics metrics(font);
   const int font_height = kFontPixels;
   FPlotRect = {metrics.horizontalAdvance(QStringLiteral("-180")) + 5, 0, size.width(), size.height() - (font_height + 2)};
+  FCursorDrawn = false;  // a fresh picture has no cross-hair
 
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.fillRect(QRect(QPoint(0, 0), size), ColorOf(FSettings.Plot.Colors.Background));

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class QImage;
 class QPainter;
 
 namespace bextor {
@@ -67,6 +68,25 @@ public:
   void Render(QPainter& painter, QSize size, const std::vector<TProject*>& projects, const TProject* active,
               bool antialiased = false);
 
+  // What the cross-hair reads off the bound project's curve. In relative mode Frequency
+  // and Value are differences to the reference point; AbsoluteFrequency never is.
+  struct TReadout {
+    double Frequency = 0.0;
+    double Value = 0.0;
+    double AbsoluteFrequency = 0.0;
+  };
+  // Reads the bound project's curve at column x (at least the plot area's left edge) and
+  // moves the cross-hair there: the old one is erased and the new one drawn on `bitmap`
+  // (the picture Render painted) with an inverting pen.
+  TReadout CursorReadout(QImage& bitmap, int x);
+  // Switches relative read-out off, or on with the cross-hair's column and the bound
+  // project's value there as the reference point.
+  void ToggleRelative();
+  bool Relative() const { return FRelative; }
+  bool CursorDrawn() const { return FCursorDrawn; }
+  int CursorX() const { return FCursorX; }
+  int CursorY() const { return FCursorY; }
+
   // Whether the current ranges can be drawn.
   bool RangeIsValid() const;
 
@@ -108,6 +128,11 @@ private:
   TSimInfoEvent FInfoHandler;
   bool FHasImpedance = false, FHasExcursion = false, FHasPortData = false;
   TPixelRect FPlotRect;
+  bool FCursorDrawn = false;
+  int FCursorX = 0, FCursorY = 0;
+  bool FRelative = false;
+  double FRefFreq = 0.0, FRefValue = 0.0;
+  int FRefX = 0, FRefY = 0;
 };
 
 // 0x00BBGGRR as Qt's colour.

@@ -55,6 +55,11 @@ QString TUnitHelper::CycleUnit(QWidget* control) const {
 }
 
 void TUnitHelper::AddPair(QWidget* control, double* value, QLabel* unit_label, char* status) {
+  if (unit_label) {
+    // A unit label is clicked to change the unit; it shows "-" until the window fills it.
+    unit_label->setCursor(Qt::PointingHandCursor);
+    if (unit_label->text().isEmpty()) unit_label->setText(QStringLiteral("-"));
+  }
   FPairs.push_back(std::make_unique<TUnitPair>(TUnitPair{control, value, TUnitPair::vtFloat, unit_label, status}));
 }
 

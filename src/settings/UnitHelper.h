@@ -43,6 +43,7 @@ public:
   // and returns the new unit's name.
   QString CycleUnit(QWidget* control) const;
 
+  // The unit label (if any) gets the hand cursor and, while it has no caption, "-".
   void AddPair(QWidget* control, double* value, QLabel* unit_label, char* status = nullptr);
   void AddIntegerPair(QWidget* control, std::int32_t* value);
   void AddStringPair(QWidget* control, std::string* value);

@@ -68,7 +68,7 @@ check "frd of a type that is no magnitude is an error" test $? -ne 0
 check "an unknown plot type is an error" test $? -ne 0
 out=$("$cli" curve "$home/missing.bpr" --type 1 2>&1)
 check "a missing project names the file" grep -q "missing.bpr: file not found" <<<"$out"
-printf '[Filters]\r\nCount=1\r\nfilter0type=42\r\n' > "$home/bad.bpr"
+printf '[Box]\r\nBType=0\r\n[Filters]\r\nCount=1\r\nfilter0type=42\r\n' > "$home/bad.bpr"
 out=$("$cli" curve "$home/bad.bpr" --type 1 -o "$home/never.csv" 2>&1)
 check "an unreadable project is an error and writes nothing" test $? -ne 0 -a ! -e "$home/never.csv"
 check "... naming what is wrong" grep -q "bad.bpr: Filter class not found!" <<<"$out"

@@ -251,8 +251,9 @@ TEST_F(ProjectFile, FailedLoadsNameTheFileAndTheProjectCanBeDropped) {
     std::string name, content, reason;
   } cases[] = {
       {"baddate.bpr", "[ProjectInfo]\r\nCreateDate=20240230\r\n", "20240230"},
-      {"badfilter.bpr", "[Filters]\r\nCount=1\r\nfilter0type=12\r\n", "Filter class not found!"},
+      {"badfilter.bpr", "[Box]\r\nBType=0\r\n[Filters]\r\nCount=1\r\nfilter0type=12\r\n", "Filter class not found!"},
       {"baddriver.bpr", "[Driver]\r\nDateModified=2024x101\r\n", "2024x101"},
+      {"notes.bpr", "Shopping list\r\n[Groceries]\r\nmilk=2\r\n", "not a Bextor project"},
   };
   for (const auto& c : cases) {
     const std::string path = folder_.File(c.name);

@@ -41,10 +41,12 @@ TEST_F(UnitHelper, AUnitLabelCyclesWhatItsControlsShow) {
   double xmax = 0.01, dd = 0.2;
   QLineEdit* edit = Edit(window_, "edXmax", qkLength);
   QLineEdit* other = Edit(window_, "edDd", qkLength);
-  auto* label = new QLabel(QStringLiteral("-"), &window_);
+  auto* label = new QLabel(&window_);
   choices_.SetUnitIndex("edXmax", 1, qkLength);
   helper_.AddPair(edit, &xmax, label);
   helper_.AddPair(other, &dd, label);
+  EXPECT_EQ(label->text(), "-");
+  EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
   helper_.WriteValues(true);
   helper_.RefreshUnitLabels();
   EXPECT_EQ(edit->text(), "10.0");
