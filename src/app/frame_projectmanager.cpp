@@ -103,9 +103,8 @@ void TframeProjectManager::CopyProject() {
 }
 
 void TframeProjectManager::SignalActiveChanged(bool checked) {
-  if (!FGenerator) return;
   if (!checked) {
-    FGenerator->Stop();
+    if (FGenerator) FGenerator->Stop();
     return;
   }
   if (!FSoundConfirmed) {
@@ -119,7 +118,7 @@ void TframeProjectManager::SignalActiveChanged(bool checked) {
     }
     FSoundConfirmed = true;
   }
-  FGenerator->Start();
+  if (FGenerator) FGenerator->Start();
 }
 
 void TframeProjectManager::FrequencyChanged(const QString& text) {
