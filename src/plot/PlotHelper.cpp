@@ -269,6 +269,7 @@ TPlotHelper::TReadout TPlotHelper::CursorReadout(QImage& bitmap, int x) {
     readout.Frequency -= FRefFreq;
     readout.Value -= FRefValue;
   }
+  if (bitmap.isNull()) return readout;  // nothing painted yet: no cross-hair to move
   QPainter painter(&bitmap);
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   painter.setPen(QPen(Qt::white, 1));

@@ -1,5 +1,8 @@
 #include "DriverFixtures.h"
 
+#include "persistence/DriverFile.h"
+#include "persistence/IniFile.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -79,6 +82,18 @@ std::unique_ptr<TProject> Design(int box_type) {
   box.PassiveRadiator.Me = 0.05;
   project->Signal.P = 1.0;
   return project;
+}
+
+void WriteDriverFiles(const std::string& folder, int count) {
+  TDriverObject driver = ConsistentDriver();
+  for (int i = 0; i < count; ++i) {
+    driver.Data.Brand = "Brand " + std::to_string(i % 97);
+    driver.Data.Model = "Model " + std::to_string(i);
+    driver.Data.Fs = 20.0 + i % 50;
+    TIniFile ini(folder + "driver" + std::to_string(i) + ".bdr");
+    WriteDriverIni(ini, driver);
+    ini.UpdateFile();
+  }
 }
 
 }  // namespace bextor::test

@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 
 #include <memory>
+#include <string>
 
 namespace bextor::test {
 
@@ -21,5 +22,9 @@ TDriverObject ConsistentDriver(double Fs, double Qes, double Qms, double Vas,
 // tunings, usual loss factors, vents calculated, a passive radiator, Xmax 8 mm, Pe 200 W,
 // Le 1 mH, 1 W input, listening distance 1 m.
 std::unique_ptr<TProject> Design(int box_type);
+
+// Writes `count` driver files "driver<i>.bdr" (variations of ConsistentDriver() under 97
+// brands) into `folder` (ending with the separator): a large driver database.
+void WriteDriverFiles(const std::string& folder, int count);
 
 }  // namespace bextor::test
