@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -437,9 +438,11 @@ TEST_F(MainWindow, AboutShowsTheReadmeOrSaysItIsMissing) {
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ(memo->toPlainText(), present ? "Read me first.\n" : "File not found : readme.txt");
     EXPECT_TRUE(memo->isReadOnly());
-    auto* dialog = window_->findChild<QDialog*>(QStringLiteral("TfrmAbout"));
-    dialog->close();
-    delete dialog;  // what the event loop does after a close
+    QPointer<QDialog> dialog = window_->findChild<QDialog*>(QStringLiteral("TfrmAbout"));
+    EXPECT_TRUE(dialog->isVisible());
+    QTest::keyClick(dialog, Qt::Key_Escape);  // closes and discards the window
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
   }
 }
 
