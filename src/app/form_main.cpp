@@ -32,6 +32,8 @@
 #include <QToolTip>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace bextor {
 
 namespace {
@@ -259,9 +261,9 @@ void TfrmMain::BuildHelpMenu() {
     const QUrl url(Q(link.Url));
     connect(item, &QAction::triggered, this, [this, url] { Guard([&] { FDialogs.OpenUrl(url); }); });
   }
-  internet->menuAction()->setVisible(!internet->isEmpty() &&
-                                     std::any_of(internet->actions().cbegin(), internet->actions().cend(),
-                                                 [](const QAction* a) { return a->isVisible(); }));
+  const QList<QAction*> pages = internet->actions();
+  internet->menuAction()->setVisible(
+      std::any_of(pages.cbegin(), pages.cend(), [](const QAction* page) { return page->isVisible(); }));
   FHelpMenu->addSeparator();
   FHelpMenu->addAction(FUi->actAbout);
 }
