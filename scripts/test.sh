@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the libFuzzer harnesses for a
-# bounded number of inputs, the core tests under AddressSanitizer and
+# bounded number of inputs, the core and window tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the test tone under ThreadSanitizer, and finally every test of
 # the normal build (ctest's summary is the last line).
 set -euo pipefail
@@ -22,11 +22,11 @@ for harness in fuzz_readers:fuzz/corpus fuzz_project:fuzz/corpus-project; do
     -artifact_prefix=build-fuzz/ "$work/$name" 2>&1 | tail -n 3
 done
 
-echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBEXTOR_SANITIZE=ON -DBEXTOR_GUI=OFF \
+echo "== Core and window tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBEXTOR_SANITIZE=ON -DBEXTOR_GUI=ON \
   -DBEXTOR_BENCH=OFF >/dev/null
 cmake --build build-asan
-(cd build-asan && ctest -L core --output-on-failure | tail -n 6)
+(cd build-asan && ctest -L 'core|gui' --output-on-failure | tail -n 6)
 
 echo "== The test tone under ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBEXTOR_TSAN=ON -DBEXTOR_GUI=OFF \
