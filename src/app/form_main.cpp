@@ -91,7 +91,10 @@ TfrmMain::TfrmMain(TGlobals globals, TUserDialogs& dialogs, const QStringList& s
   FStartupFailed = !RunStartup(startup_files);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+  // The project manager outlives the window: it must not call back into it.
+  FGlobals.ProjectManager.OnChange = nullptr;
+}
 
 bool TfrmMain::RunStartup(const QStringList& startup_files) {
   TSettings& settings = FGlobals.Settings;
