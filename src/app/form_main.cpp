@@ -109,7 +109,6 @@ bool TfrmMain::RunStartup(const QStringList& startup_files) {
     FDialogs.Inform(this, Q(error.what()));
     return false;
   }
-  FStartupFiles.clear();
   const QString number = Q(FGlobals.VersionInfo.Number);
   FSplash = std::make_unique<TfrmSplashScreen>(number);
   FSplash->show();
@@ -169,7 +168,6 @@ void TfrmMain::CreateFrames() {
   FUi->Splitter1->setSizes({190, 900});
 
   projects.OnChange = [this] { UpdateActions(); };
-  FProjectFrame->ShowProject(nullptr);
   FProjectManagerFrame->OnShowProject = [this](TProject* project) { FProjectFrame->ShowProject(project); };
   FProjectManagerFrame->OnRepaintPlots = [this] { RepaintPlots(); };
   FProjectManagerFrame->OnUpdateActions = [this] { UpdateActions(); };
@@ -326,6 +324,7 @@ void TfrmMain::OpenProject(const QString& path) {
     projects.SetActiveProject(previous);
     throw;
   }
+  PrepareForShowing(*project);
   ShowActiveProject();
   FProjectManagerFrame->UpdateProjectList();
   project->SetModified(false);
@@ -333,26 +332,26 @@ void TfrmMain::OpenProject(const QString& path) {
   for (const std::string& warning : warnings) FDialogs.Inform(this, Q(warning));
 }
 
-void TfrmMain::ShowActiveProject() {
-  TProject* project = FGlobals.ProjectManager.ActiveProject();
-  if (project) PrepareForShowing(*project);
-  FProjectFrame->ShowProject(project);
+void TfrmMain::ShowActiveProject() { FProjectFrame->ShowProject(FGlobals.ProjectManager.ActiveProject()); }
+
+std::string TfrmMain::ChooseSaveTarget(const std::string& proposed) {
+  FSaveDialog->selectFile(Q(proposed));
+  const QString chosen = FDialogs.RunFileDialog(*FSaveDialog);
+  if (chosen.isEmpty()) return {};
+  const std::string target = QFileInfo(chosen).absoluteFilePath().toStdString();
+  // Also for a never-saved project: the next Save all would overwrite one file with the other.
+  if (FGlobals.ProjectManager.IsProjectOpen(target)) {
+    FDialogs.Inform(this, QStringLiteral("Project with given name is already open!"));
+    return {};
+  }
+  return target;
 }
 
 bool TfrmMain::SaveProject(TProject& project) {
-  std::string target = project.FileName;
-  if (target.empty()) {
-    FSaveDialog->setDirectory(Q(FGlobals.Settings.FProjectsFolder));
-    FSaveDialog->selectFile(Q(project.Name + kProjectExtension));
-    const QString chosen = FDialogs.RunFileDialog(*FSaveDialog);
-    if (chosen.isEmpty()) return false;
-    target = QFileInfo(chosen).absoluteFilePath().toStdString();
-    // Another open project's file would be overwritten by it at the next Save all.
-    if (FGlobals.ProjectManager.IsProjectOpen(target)) {
-      FDialogs.Inform(this, QStringLiteral("Project with given name is already open!"));
-      return false;
-    }
-  }
+  const std::string target = project.FileName.empty()
+                                 ? ChooseSaveTarget(FGlobals.Settings.FProjectsFolder + project.Name + kProjectExtension)
+                                 : project.FileName;
+  if (target.empty()) return false;
   SaveProjectToFile(target, project);
   FProjectManagerFrame->UpdateProjectList();
   return true;
@@ -365,14 +364,8 @@ void TfrmMain::SaveProjectAs() {
     SaveProject(*project);
     return;
   }
-  FSaveDialog->selectFile(Q(project->FileName));
-  const QString chosen = FDialogs.RunFileDialog(*FSaveDialog);
-  if (chosen.isEmpty()) return;
-  const std::string target = QFileInfo(chosen).absoluteFilePath().toStdString();
-  if (FGlobals.ProjectManager.IsProjectOpen(target)) {
-    FDialogs.Inform(this, QStringLiteral("Project with given name is already open!"));
-    return;
-  }
+  const std::string target = ChooseSaveTarget(project->FileName);
+  if (target.empty()) return;
   SaveProjectToFile(target, *project);
   FProjectManagerFrame->UpdateProjectList();
 }

@@ -93,6 +93,9 @@ private:
   void ShowAbout();
   // Whether the user lets the window close; saves when asked to.
   bool ExitCheck();
+  // Runs the save dialog offering `proposed`: the chosen absolute path, or empty when the
+  // user cancelled or chose the file of an open project (said in a message).
+  std::string ChooseSaveTarget(const std::string& proposed);
   void Guard(const std::function<void()>& command);
   QFileDialog* MakeProjectDialog(const char* name, const QString& title, const QString& filter, bool save);
 

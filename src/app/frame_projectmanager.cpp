@@ -55,7 +55,7 @@ void TframeProjectManager::SetGenerator(TSignalGenerator* generator) {
 }
 
 void TframeProjectManager::SetToneFrequency(double frequency) {
-  if (FGenerator) FGenerator->SetFrequency(frequency);
+  // The edit's change handler tunes the generator to the value shown.
   FUi->edFrequency->setText(QString::fromStdString(FixedText(frequency, 2)));
 }
 

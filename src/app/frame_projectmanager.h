@@ -41,7 +41,8 @@ public:
   void SetCommands(QAction* close, QAction* save, QAction* save_as, QAction* save_all);
   // The test tone's generator (not owned); without audio its controls are hidden.
   void SetGenerator(TSignalGenerator* generator);
-  // Tunes the tone: the generator and the frequency edit follow `frequency` (Hz).
+  // Tunes the tone: the frequency edit shows `frequency` (Hz) with two decimals and the
+  // generator follows the value shown.
   void SetToneFrequency(double frequency);
 
   void UpdateProjectList();

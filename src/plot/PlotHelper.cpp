@@ -290,8 +290,6 @@ void TPlotHelper::ToggleRelative() {
     FRelative = false;
     return;
   }
-  FRefX = FCursorX;
-  FRefY = FCursorY;
   FRefFreq = FreqAtColumn(FCursorX);
   FRefValue = GetValue(FRefFreq);
   FRelative = true;

@@ -132,7 +132,6 @@ private:
   int FCursorX = 0, FCursorY = 0;
   bool FRelative = false;
   double FRefFreq = 0.0, FRefValue = 0.0;
-  int FRefX = 0, FRefY = 0;
 };
 
 // 0x00BBGGRR as Qt's colour.

@@ -50,10 +50,14 @@ void TframePlotWindow::Render(QImage& bitmap) {
   }
 }
 
-TPlotHelper::TReadout TframePlotWindow::Readout(int x) {
+TPlotHelper::TReadout TframePlotWindow::Readout(int x, bool mark_relative) {
   FPlotHelper.SetProject(FProjects.ActiveProject());
   const TPlotHelper::TReadout readout = FPlotHelper.CursorReadout(FUi->pboxPlot->Bitmap(), x);
   FUi->pboxPlot->update();
+  const QString rel = mark_relative ? QStringLiteral(" rel") : QString();
+  if (OnReadout)
+    OnReadout(FixedQText(readout.Frequency, 2) + rel + QStringLiteral(" Hz"),
+              FixedQText(readout.Value, 3) + rel + QLatin1Char(' ') + QString::fromStdString(FPlotHelper.UnitCaption()));
   return readout;
 }
 
@@ -62,20 +66,13 @@ void TframePlotWindow::MouseDown(QMouseEvent* event) {
   const bool only_left = event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton &&
                          event->modifiers() == Qt::NoModifier;
   if (!only_left || x < 0 || x > FUi->pboxPlot->width() || !FProjects.ActiveProject()) return;
-  const TPlotHelper::TReadout readout = Readout(x);
-  if (OnReadout)
-    OnReadout(FixedQText(readout.Frequency, 2) + QStringLiteral(" Hz"),
-              FixedQText(readout.Value, 3) + QLatin1Char(' ') + QString::fromStdString(FPlotHelper.UnitCaption()));
+  Readout(x, false);  // a click shows the plain formats, also in relative mode
 }
 
 void TframePlotWindow::MouseMove(QMouseEvent* event) {
   if (!FProjects.ActiveProject() || !(event->buttons() & Qt::LeftButton)) return;
   const int x = std::clamp(static_cast<int>(event->position().x()), 0, FUi->pboxPlot->width() - 1);
-  const TPlotHelper::TReadout readout = Readout(x);
-  const QString rel = FPlotHelper.Relative() ? QStringLiteral(" rel") : QString();
-  if (OnReadout)
-    OnReadout(FixedQText(readout.Frequency, 2) + rel + QStringLiteral(" Hz"),
-              FixedQText(readout.Value, 3) + rel + QLatin1Char(' ') + QString::fromStdString(FPlotHelper.UnitCaption()));
+  const TPlotHelper::TReadout readout = Readout(x, FPlotHelper.Relative());
   if (OnCursorFrequency) OnCursorFrequency(readout.AbsoluteFrequency);
 }
 

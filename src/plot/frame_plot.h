@@ -47,8 +47,9 @@ private:
   void MouseDown(QMouseEvent* event);
   void MouseMove(QMouseEvent* event);
   void DoubleClick();
-  // Binds the active project and moves the cross-hair to column x.
-  TPlotHelper::TReadout Readout(int x);
+  // Binds the active project, moves the cross-hair to column x and shows the read-out
+  // (marked "rel" when asked).
+  TPlotHelper::TReadout Readout(int x, bool mark_relative);
 
   std::unique_ptr<Ui::TframePlotWindow> FUi;
   TProjectManager& FProjects;

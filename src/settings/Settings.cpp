@@ -51,7 +51,7 @@ void InstallDefaultUnitChoices(const std::string& shared_folder, const std::stri
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // A new user's folder without any `extension` file gets the examples delivered with the
-// program in the shared folder's `samples` folder (sample drivers, example projects).
+// program in `samples_folder` (sample drivers, example projects).
 void InstallSamples(const std::string& samples_folder, const std::string& target_folder, const char* extension) {
   const QStringList pattern{QStringLiteral("*") + QLatin1String(extension)};
   if (!QDir(QString::fromStdString(target_folder)).entryList(pattern, QDir::Files).isEmpty()) return;
