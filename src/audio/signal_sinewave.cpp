@@ -1,12 +1,12 @@
 #include "signal_sinewave.h"
 
+#include "common/MathConstants.h"
+
 #include <cmath>
-#include <numbers>
 
 namespace bextor {
 
 bool TSignal_SineWave::Generate(std::int16_t* buffer, int count) {
-  constexpr double kTwoPi = 2.0 * std::numbers::pi;
   const double frequency = FFrequency.load();
   if (!(frequency > 0.0)) {
     for (int i = 0; i < count; ++i) buffer[i] = 0;

@@ -1,5 +1,6 @@
 #include "ConsistencyCheck.h"
 
+#include "common/MathConstants.h"
 #include "drivers/DriverParameters.h"
 #include "drivers/DriverRelations.h"
 
@@ -10,7 +11,6 @@ namespace bextor {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-constexpr double kTwoPi = 2.0 * pi;
 
 using D = TDriverData;
 

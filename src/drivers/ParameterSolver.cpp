@@ -1,6 +1,7 @@
 #include "ParameterSolver.h"
 
 #include "common/Errors.h"
+#include "common/MathConstants.h"
 #include "common/NumberFormat.h"
 #include "drivers/Driver.h"
 #include "drivers/DriverParameters.h"
@@ -17,7 +18,6 @@ namespace bextor {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-constexpr double kTwoPi = 2.0 * pi;
 constexpr double g = 9.80665;           // standard gravity, m/s²
 constexpr double kPref2 = 4e-10;        // square of the 20 µPa reference pressure
 constexpr double kPref = 2e-05;         // reference pressure, Pa

@@ -2,15 +2,13 @@
 // the driver, bridged by a leak; all sound leaves through the front port(s).
 
 #include "app/Project.h"
+#include "common/MathConstants.h"
 #include "simulation/BoxRoutines.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace bextor {
 namespace {
-
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 class TBandpass4 : public TBoxSimFunc {
 public:

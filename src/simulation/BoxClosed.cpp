@@ -1,16 +1,14 @@
 // Closed box: the driver on a sealed chamber with absorption and leakage losses.
 
 #include "app/Project.h"
+#include "common/MathConstants.h"
 #include "simulation/BoxRoutines.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace bextor {
 namespace {
-
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 class TClosedBox : public TBoxSimFunc {
 public:

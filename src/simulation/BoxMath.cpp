@@ -1,6 +1,7 @@
 #include "BoxMath.h"
 
 #include "app/Project.h"
+#include "common/MathConstants.h"
 #include "common/MessageSink.h"
 #include "simulation/AirProperties.h"
 #include "simulation/BoxRoutines.h"
@@ -13,7 +14,6 @@
 namespace bextor {
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 const double kSqrt2 = std::sqrt(2.0);
 
 TComplex FiniteOrZero(TComplex value) {

@@ -2,15 +2,13 @@
 // mass–compliance–resistance branch in parallel with the chamber.
 
 #include "app/Project.h"
+#include "common/MathConstants.h"
 #include "simulation/BoxRoutines.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace bextor {
 namespace {
-
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 class TPassiveRadiatorBox : public TBoxSimFunc {
 public:

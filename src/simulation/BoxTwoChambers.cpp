@@ -1,8 +1,8 @@
 #include "app/Project.h"
+#include "common/MathConstants.h"
 #include "simulation/BoxRoutines.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace bextor {
 
@@ -12,7 +12,6 @@ bool TTwoChamberBox::ChambersPresent(const TProject& project) const {
 }
 
 void TTwoChamberBox::PrepareChambers(const TProject& project) {
-  constexpr double kTwoPi = 2.0 * std::numbers::pi;
   const TBox& box = project.Box;
   const TDriverSimulation& s = project.Driver.Sim;
   Cr = box.Vr / (c * c * rho);

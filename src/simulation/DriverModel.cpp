@@ -1,14 +1,13 @@
 #include "DriverModel.h"
 
 #include "app/ProjectRecords.h"
+#include "common/MathConstants.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace bextor {
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 constexpr double kReferencePressure = 2e-5;  // Pa, 0 dB SPL
 
 bool SimulatesInductance(const TDriverObject& driver) { return driver.Options() && driver.Options()->VCInd; }
